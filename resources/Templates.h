@@ -13,4 +13,7 @@ std::string_view ShareLineHead();      // share command line up to the connectio
 std::string_view ShareLineTail();      // share command line after the connection name
 std::string_view HiddenLauncher();     // the logon launcher script
 
+// The connection-sharing script (VBScript), written unchanged to C:\Windows\ics.vbs.
+std::string_view ConnectionSharingScript();
+
 }  // namespace lumora::resources

@@ -1,0 +1,2 @@
+OPTION EXPLICIT
+WScript.Echo "placeholder"
