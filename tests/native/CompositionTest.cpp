@@ -1,8 +1,7 @@
-#include "sharing/Composition.h"
-
 #include <gtest/gtest.h>
 
 #include "resources/Templates.h"
+#include "sharing/Composition.h"
 
 namespace lumora {
 namespace {
@@ -18,7 +17,9 @@ Text ShareLine(const Text& connection) {
   return ComposeShareCommandLine(Text(ShareLineHead()), connection, Text(ShareLineTail()));
 }
 
-bool EndsWithLineEnd(const Text& text) { return text.ends_with("\r\n"); }
+bool EndsWithLineEnd(const Text& text) {
+  return text.ends_with("\r\n");
+}
 
 TEST(Composition, HostedNetworkScriptIsThreeLines) {
   const Text script = HostedNetworkScript("abc", "12345678");
@@ -48,8 +49,7 @@ TEST(Composition, HostedNetworkScriptInsertsInputExactly) {
 TEST(Composition, ShareLineForLocalConnection) {
   const Text line = ShareLine("本地连接");
   EXPECT_EQ(line.size(), 67u);
-  EXPECT_EQ(line,
-            "cscript /nologo C:\\Windows\\ics.vbs \"无线网络连接 2\" \"本地连接\" \"on\"");
+  EXPECT_EQ(line, "cscript /nologo C:\\Windows\\ics.vbs \"无线网络连接 2\" \"本地连接\" \"on\"");
   EXPECT_FALSE(EndsWithLineEnd(line));
 }
 

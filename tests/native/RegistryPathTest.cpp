@@ -1,6 +1,6 @@
-#include "platform/RegistryPath.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/RegistryPath.h"
 
 namespace lumora {
 namespace {

@@ -22,9 +22,10 @@ TEST(TextBytes, TemplateResourcesHaveTheirExactBytes) {
   EXPECT_EQ(HostedNetworkHead().size(), 75u);
   EXPECT_EQ(KeyClause(), " key=");
   EXPECT_EQ(StartCommand(), "netsh wlan start hostednetwork");
-  EXPECT_EQ(ShareLineHead(),
-            "cscript /nologo C:\\Windows\\ics.vbs \"\xCE\xDE\xCF\xDF\xCD\xF8\xC2\xE7\xC1\xAC\xBD\xD3"
-            " 2\" \"");
+  EXPECT_EQ(
+      ShareLineHead(),
+      "cscript /nologo C:\\Windows\\ics.vbs \"\xCE\xDE\xCF\xDF\xCD\xF8\xC2\xE7\xC1\xAC\xBD\xD3"
+      " 2\" \"");
   EXPECT_EQ(ShareLineHead().size(), 53u);
   EXPECT_EQ(ShareLineTail(), "\" \"on\"");
   EXPECT_EQ(HiddenLauncher(),
