@@ -10,7 +10,9 @@ namespace {
 using win32::UniqueRegKey;
 using win32::Win32System;
 
-TEST(TestBed, RunsInCodePage936) { EXPECT_EQ(GetACP(), 936u); }
+TEST(TestBed, RunsInCodePage936) {
+  EXPECT_EQ(GetACP(), 936u);
+}
 
 class FileOperations : public ::testing::Test {
  protected:
@@ -51,8 +53,8 @@ std::string StoredValue(const std::string& key, const std::string& value, DWORD*
     return "<missing>";
   char data[512];
   DWORD size = sizeof data;
-  if (RegQueryValueExA(opened.get(), value.c_str(), nullptr, type,
-                       reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
+  if (RegQueryValueExA(opened.get(), value.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data),
+                       &size) != ERROR_SUCCESS)
     return "<missing>";
   return std::string(data, size);
 }
@@ -68,7 +70,8 @@ TEST_F(RegistryOperations, CreatesMissingKeysAndStoresOneTerminatingZero) {
   ASSERT_TRUE(system.WriteRegistryText(RegistryRoot::LocalMachine, root + "\\a\\b\\Wlan",
                                        "C:\\Windows\\Wlan.vbs"));
   DWORD type = 0;
-  EXPECT_EQ(StoredValue(root + "\\a\\b", "Wlan", &type), std::string("C:\\Windows\\Wlan.vbs\0", 20));
+  EXPECT_EQ(StoredValue(root + "\\a\\b", "Wlan", &type),
+            std::string("C:\\Windows\\Wlan.vbs\0", 20));
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
 }
 

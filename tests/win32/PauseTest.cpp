@@ -34,8 +34,8 @@ struct Receiver {
     windowClass.lpfnWndProc = Proc;
     windowClass.lpszClassName = "LumoraPauseReceiver";
     RegisterClassA(&windowClass);
-    window = CreateWindowA("LumoraPauseReceiver", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                           nullptr, nullptr);
+    window = CreateWindowA("LumoraPauseReceiver", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                           nullptr);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~Receiver() { DestroyWindow(window); }

@@ -55,7 +55,8 @@ TEST(RunHidden, BatchFileExitCodeIsItsLastCommands) {
   Win32System system;
   const std::string folder = FreshTempFolder("batch");
   const std::string batch = folder + "\\last.bat";
-  ASSERT_TRUE(system.WriteFileBytes(batch, "@echo off\r\n" + Sleeper(0, 0) + "\r\n" + Sleeper(0, 5)));
+  ASSERT_TRUE(
+      system.WriteFileBytes(batch, "@echo off\r\n" + Sleeper(0, 0) + "\r\n" + Sleeper(0, 5)));
   auto process = system.RunHidden(batch);
   ASSERT_NE(process, nullptr);
   EXPECT_TRUE(process->AwaitEndWithEvents(10000));

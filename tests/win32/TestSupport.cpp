@@ -23,8 +23,8 @@ std::string ProgramFolder() {
 std::string FreshTempFolder(const std::string& name) {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "lumora-" + name + "-" +
-                             std::to_string(GetCurrentProcessId());
+  const std::string folder =
+      std::string(temp) + "lumora-" + name + "-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
 }
@@ -108,6 +108,7 @@ void MessageBoxCatcher::Catch(HWND box) {
   caught.ownerlessAndOthersDisabled =
       GetWindow(box, GW_OWNER) == nullptr && otherWindow_ && !IsWindowEnabled(otherWindow_);
   boxes_.push_back(caught);
+  if (onCatch) onCatch(caught);
   const int press = presses_.empty() ? IDOK : presses_.front();
   if (!presses_.empty()) presses_.pop_front();
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED), 0);
