@@ -25,8 +25,8 @@ const Connection kHosted{"无线网络连接 2", "{2A6F1C4E-8B3D-4E5F-9A71-0C3D5
                          "Microsoft Virtual WiFi Miniport Adapter", 2, 3};
 const Connection kWired{"本地连接", "{7D2E4B91-3C5A-4F68-B0E2-91A4C6D8F023}",
                         "Realtek PCIe GBE Family Controller", 2, 3};
-const Connection kDialUp{"ADSL", "{C41B7E2D-5F93-4A06-8D1C-3E6B9F0A2754}",
-                         "WAN Miniport (PPPOE)", 0, 4};
+const Connection kDialUp{"ADSL", "{C41B7E2D-5F93-4A06-8D1C-3E6B9F0A2754}", "WAN Miniport (PPPOE)",
+                         0, 4};
 
 Connection SharedAs(Connection connection, Sharing sharing) {
   connection.sharing = sharing;
@@ -38,8 +38,7 @@ Connection FailingToShare(Connection connection) {
   return connection;
 }
 
-Scenario Network(std::vector<Connection> connections,
-                 std::optional<bool> sharingInstalled = true) {
+Scenario Network(std::vector<Connection> connections, std::optional<bool> sharingInstalled = true) {
   return Scenario{"", sharingInstalled, std::move(connections)};
 }
 
@@ -62,12 +61,16 @@ Lines Enumerated(int publicCount, int privateCount, int allCount) {
 Lines Description(const Connection& c) {
   Lines lines{"Name: " + c.name, "Guid: " + c.guid, "DeviceName: " + c.deviceName,
               "Status: " + std::to_string(c.status), "MediaType: " + std::to_string(c.mediaType)};
-  if (c.sharing == Sharing::Public) lines.insert(lines.end(), {"SharingEnabled", "SharingType: public"});
-  if (c.sharing == Sharing::Private) lines.insert(lines.end(), {"SharingEnabled", "SharingType: private"});
+  if (c.sharing == Sharing::Public)
+    lines.insert(lines.end(), {"SharingEnabled", "SharingType: public"});
+  if (c.sharing == Sharing::Private)
+    lines.insert(lines.end(), {"SharingEnabled", "SharingType: private"});
   return lines;
 }
 
-Lines Described(const Connection& c) { return Join({Description(c), {"", ""}}); }
+Lines Described(const Connection& c) {
+  return Join({Description(c), {"", ""}});
+}
 
 Lines Enabled(const Connection& c, const std::string& role) {
   return Join({Description(c),
@@ -81,7 +84,9 @@ Lines Disabled(const Connection& c, const std::string& role) {
   return Join({announced, announced, {"", ""}});
 }
 
-Lines NotFound(const std::string& name) { return {"Connection \"" + name + "\" was not found"}; }
+Lines NotFound(const std::string& name) {
+  return {"Connection \"" + name + "\" was not found"};
+}
 
 const Lines kNoSharing = {"Sharing isn't available on this platform."};
 
@@ -90,7 +95,7 @@ const Lines kUsage = {
     "connections as the argument.",
     "",
     "Usage:",
-    "       ics.vbs \"Private Connection Name\" \"Public Connection Name\"",
+    "       share.vbs \"Private Connection Name\" \"Public Connection Name\"",
     "",
     ""};
 
@@ -102,7 +107,9 @@ struct Case {
   Lines calls;  // as the double logs them, "<connection>: <call>"
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.name;
+}
 
 const Case kCases[] = {
     {"OnSharesBothInEnumerationOrder",
@@ -124,8 +131,7 @@ const Case kCases[] = {
     {"PublicNameInOtherLetterCaseIsNotFound",
      Network({kHosted, kDialUp}),
      {kHosted.name, "adsl", "on"},
-     Join({Enumerated(0, 0, 2), Enabled(kHosted, "private"), Described(kDialUp),
-           NotFound("adsl")}),
+     Join({Enumerated(0, 0, 2), Enabled(kHosted, "private"), Described(kDialUp), NotFound("adsl")}),
      {"无线网络连接 2: EnableSharing 1"}},
     {"PublicNameWithTrailingSpaceIsNotFound",
      Network({kHosted, kWired}),
@@ -195,31 +201,34 @@ class ConnectionSharingScript : public ::testing::TestWithParam<Case> {
     std::ofstream(scriptPath_, std::ios::binary) << resources::ConnectionSharingScript();
   }
 
-  // Runs the script on `scenario`; the calls the double logged go to `calls`.
-  std::string Run(Scenario scenario, const Lines& arguments, Lines& calls) {
+  struct Outcome {
+    Lines output;
+    Lines calls;  // what the double logged
+  };
+
+  Outcome Run(Scenario scenario, const Lines& arguments) {
     scenario.logPath = folder_ + "\\calls.log";
     DeleteFileA(scenario.logPath.c_str());
     const std::string scenarioPath = folder_ + "\\scenario.txt";
     std::ofstream(scenarioPath, std::ios::binary) << hnetshare::FormatScenario(scenario);
-    const ScriptRun run = RunCscript(scriptPath_, arguments,
-                                     std::string(hnetshare::kScenarioVariable) + "=" + scenarioPath);
+    const ScriptRun run = RunCscript(
+        scriptPath_, arguments, std::string(hnetshare::kScenarioVariable) + "=" + scenarioPath);
     EXPECT_TRUE(run.ended) << "cscript did not start or did not end";
-    calls = CrLfLines(ReadWholeFile(scenario.logPath));
-    return run.output;
+    return {CrLfLines(run.output), CrLfLines(ReadWholeFile(scenario.logPath))};
   }
 
  private:
   SharingDoubleRegistration registration_;
   std::string folder_ = FreshTempFolder("sharing-script");
-  std::string scriptPath_ = folder_ + "\\ics.vbs";
+  // Not ics.vbs: the usage text has to name whatever file the script runs from.
+  std::string scriptPath_ = folder_ + "\\share.vbs";
 };
 
 TEST_P(ConnectionSharingScript, EchoesAndSwitchesSharing) {
   const Case& c = GetParam();
-  Lines calls;
-  const std::string output = Run(c.scenario, c.arguments, calls);
-  EXPECT_EQ(CrLfLines(output), c.output);
-  EXPECT_EQ(calls, c.calls);
+  const Outcome outcome = Run(c.scenario, c.arguments);
+  EXPECT_EQ(outcome.output, c.output);
+  EXPECT_EQ(outcome.calls, c.calls);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConnectionSharingScript, ::testing::ValuesIn(kCases),

@@ -1,7 +1,7 @@
 #include "tests/script/SharingDouble.h"
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <string>
 
@@ -22,7 +22,9 @@ std::string ClassIdText() {
   return std::string(wide, wide + wcslen(wide));  // a class id is ASCII
 }
 
-std::string ClassKey() { return "CLSID\\" + ClassIdText(); }
+std::string ClassKey() {
+  return "CLSID\\" + ClassIdText();
+}
 
 bool SetText(const std::string& key, const char* valueName, const std::string& text) {
   win32::UniqueRegKey opened;
@@ -37,10 +39,10 @@ bool SetText(const std::string& key, const char* valueName, const std::string& t
 }  // namespace
 
 SharingDoubleRegistration::SharingDoubleRegistration()
-    : registered_(SetText(std::string(kProgramIdKey) + "\\CLSID", nullptr, ClassIdText()) &&
-                  SetText(ClassKey() + "\\InprocServer32", nullptr,
-                          ProgramFolder() + "\\hnetshare.dll") &&
-                  SetText(ClassKey() + "\\InprocServer32", "ThreadingModel", "Apartment")) {}
+    : registered_(
+          SetText(std::string(kProgramIdKey) + "\\CLSID", nullptr, ClassIdText()) &&
+          SetText(ClassKey() + "\\InprocServer32", nullptr, ProgramFolder() + "\\hnetshare.dll") &&
+          SetText(ClassKey() + "\\InprocServer32", "ThreadingModel", "Apartment")) {}
 
 SharingDoubleRegistration::~SharingDoubleRegistration() {
   RegDeleteTreeA(HKEY_CLASSES_ROOT, kProgramIdKey);

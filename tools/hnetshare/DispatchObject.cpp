@@ -8,7 +8,9 @@ HRESULT DispatchObject::GetTypeInfoCount(UINT* count) {
   return S_OK;
 }
 
-HRESULT DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
+HRESULT DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo**) {
+  return E_NOTIMPL;
+}
 
 DISPID DispatchObject::IdOf(std::size_t position) const {
   if (members_[position].first == L"_NewEnum") return DISPID_NEWENUM;
@@ -46,8 +48,8 @@ HRESULT ArgumentAs(const DISPPARAMS& arguments, UINT position, VARTYPE type,
 
 HRESULT ReturnText(VARIANT* result, const std::string& cp936) {
   if (!result) return S_OK;
-  const int length = MultiByteToWideChar(CP_ACP, 0, cp936.data(), static_cast<int>(cp936.size()),
-                                         nullptr, 0);
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, cp936.data(), static_cast<int>(cp936.size()), nullptr, 0);
   BSTR text = SysAllocStringLen(nullptr, static_cast<UINT>(length));
   if (!text) return E_OUTOFMEMORY;
   MultiByteToWideChar(CP_ACP, 0, cp936.data(), static_cast<int>(cp936.size()), text, length);

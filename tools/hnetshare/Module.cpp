@@ -1,9 +1,10 @@
 // The in-process server: hands out sharing managers over the scenario of the moment.
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "tools/hnetshare/ComObject.h"
@@ -56,4 +57,6 @@ STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
 }
 
 // The double counts no live objects, so it never claims that it could go.
-STDAPI DllCanUnloadNow() { return S_FALSE; }
+STDAPI DllCanUnloadNow() {
+  return S_FALSE;
+}

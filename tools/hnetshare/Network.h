@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/hnetshare/Scenario.h"

@@ -36,8 +36,24 @@ std::optional<Connection> ParseConnection(const std::vector<std::string>& fields
   const auto sharing = SharingFromWord(fields[6]);
   if (!status || !mediaType || !sharing || (fields[7] != "ok" && fields[7] != "fails"))
     return std::nullopt;
-  return Connection{fields[1], fields[2], fields[3], *status, *mediaType, *sharing,
-                    fields[7] == "fails"};
+  return Connection{.name = fields[1],
+                    .guid = fields[2],
+                    .deviceName = fields[3],
+                    .status = *status,
+                    .mediaType = *mediaType,
+                    .sharing = *sharing,
+                    .enableFails = fields[7] == "fails"};
+}
+
+bool ApplyInstalled(const std::string& word, Scenario& scenario) {
+  if (word == "null") {
+    scenario.sharingInstalled.reset();
+  } else if (word == "true" || word == "false") {
+    scenario.sharingInstalled = word == "true";
+  } else {
+    return false;
+  }
+  return true;
 }
 
 // False for a record that is not one of the three kinds or is malformed.
@@ -45,9 +61,7 @@ bool ApplyRecord(const std::vector<std::string>& fields, Scenario& scenario) {
   if (fields.size() == 2 && fields[0] == "log") {
     scenario.logPath = fields[1];
   } else if (fields.size() == 2 && fields[0] == "installed") {
-    if (fields[1] == "null") scenario.sharingInstalled.reset();
-    else if (fields[1] == "true" || fields[1] == "false") scenario.sharingInstalled = fields[1] == "true";
-    else return false;
+    return ApplyInstalled(fields[1], scenario);
   } else if (!fields.empty() && fields[0] == "connection") {
     const auto connection = ParseConnection(fields);
     if (!connection) return false;

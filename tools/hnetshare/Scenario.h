@@ -21,9 +21,9 @@ struct Connection {
 
 // What the double pretends the platform holds when a script creates it.
 struct Scenario {
-  std::string logPath;                       // every call that changes sharing is appended here
+  std::string logPath;                          // every call that changes sharing is appended here
   std::optional<bool> sharingInstalled = true;  // empty: SharingInstalled is Null
-  std::vector<Connection> connections;       // in the platform's enumeration order
+  std::vector<Connection> connections;          // in the platform's enumeration order
 };
 
 // The scenario file: CP936 text, one record a line, fields separated by tabs:

@@ -83,8 +83,7 @@ DispatchObject::Member ForConnection(MakeObject make) {
 }
 
 // The enumerations of shared connections take the platform's flags, 0 or 1.
-DispatchObject::Member SharedConnections(const std::shared_ptr<Network>& network,
-                                         Sharing sharing) {
+DispatchObject::Member SharedConnections(const std::shared_ptr<Network>& network, Sharing sharing) {
   return [network, sharing](const DISPPARAMS& arguments, VARIANT* result) {
     OwnedVariant flags;
     const HRESULT read = ArgumentAs(arguments, 0, VT_I4, flags);
