@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "resources/Icons.h"
+#include "tests/common/IcoReading.h"
 #include "tools/icongen/IconSet.h"
 
 namespace {
@@ -32,31 +33,10 @@ const std::string& WindowIconFile() {
   return bytes;
 }
 
-std::uint32_t Read(std::string_view bytes, std::size_t at, int width) {
-  std::uint32_t value = 0;
-  for (int i = width - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
-  return value;
-}
-
-struct Entry {
-  std::uint32_t width, height, colourCount, reserved, planes, bitCount, bytes, offset;
-};
-
-std::vector<Entry> Directory(std::string_view ico) {
-  std::vector<Entry> entries;
-  for (std::uint32_t i = 0; i < Read(ico, 4, 2); ++i) {
-    const std::size_t at = 6 + 16 * i;
-    entries.push_back({Read(ico, at, 1), Read(ico, at + 1, 1), Read(ico, at + 2, 1),
-                       Read(ico, at + 3, 1), Read(ico, at + 4, 2), Read(ico, at + 6, 2),
-                       Read(ico, at + 8, 4), Read(ico, at + 12, 4)});
-  }
-  return entries;
-}
-
-std::string_view Dib(std::string_view ico, const Entry& entry) {
-  return ico.substr(entry.offset, entry.bytes);
-}
+using lumora::testing::IcoDirectory;
+using lumora::testing::IcoEntry;
+using lumora::testing::IcoImage;
+using lumora::testing::ReadLittleEndian;
 
 // One pixel of an icon image as the screen would get it: its colour, its alpha (a
 // palette image has none), and whether the AND mask lets the background through.
@@ -65,20 +45,19 @@ struct Pixel {
   bool masked;
 };
 
-Pixel PixelAt(std::string_view dib, const Entry& entry, std::uint32_t x, std::uint32_t y) {
+Pixel PixelAt(std::string_view dib, const IcoEntry& entry, std::uint32_t x, std::uint32_t y) {
+  const auto byte = [dib](std::size_t at) { return ReadLittleEndian(dib, at, 1); };
   const std::uint32_t size = entry.width, row = size - 1 - y;  // rows are stored bottom up
   const std::uint32_t paletteBytes = entry.bitCount == 8 ? 1024 : 0;
   const std::uint32_t colourRowBytes = (size * entry.bitCount + 31) / 32 * 4;
   const std::uint32_t maskRowBytes = (size + 31) / 32 * 4;
   const std::size_t maskAt = 40 + paletteBytes + colourRowBytes * size + maskRowBytes * row;
-  const bool masked = (Read(dib, maskAt + x / 8, 1) & (0x80 >> (x % 8))) != 0;
+  const bool masked = (byte(maskAt + x / 8) & (0x80 >> (x % 8))) != 0;
   const std::size_t colourAt = 40 + paletteBytes + colourRowBytes * row + entry.bitCount / 8 * x;
   if (entry.bitCount == 32)
-    return {Read(dib, colourAt + 2, 1), Read(dib, colourAt + 1, 1), Read(dib, colourAt, 1),
-            Read(dib, colourAt + 3, 1), masked};
-  const std::size_t paletteAt = 40 + 4 * Read(dib, colourAt, 1);
-  return {Read(dib, paletteAt + 2, 1), Read(dib, paletteAt + 1, 1), Read(dib, paletteAt, 1), 255,
-          masked};
+    return {byte(colourAt + 2), byte(colourAt + 1), byte(colourAt), byte(colourAt + 3), masked};
+  const std::size_t paletteAt = 40 + 4 * byte(colourAt);
+  return {byte(paletteAt + 2), byte(paletteAt + 1), byte(paletteAt), 255, masked};
 }
 
 // The largest difference of one channel.
@@ -117,7 +96,7 @@ std::vector<IconFileCase> IconFileCases() {
   };
 }
 
-std::string ImageLabel(const char* file, const Entry& entry) {
+std::string ImageLabel(const char* file, const IcoEntry& entry) {
   return std::string(file) + " " + std::to_string(entry.width) + " px " +
          std::to_string(entry.bitCount) + " bits";
 }
@@ -126,14 +105,14 @@ TEST(IconFiles, DirectoryListsTheImagesBackToBack) {
   for (const IconFileCase& c : IconFileCases()) {
     SCOPED_TRACE(c.name);
     ASSERT_EQ(c.file.size(), c.fileBytes);
-    EXPECT_EQ(Read(c.file, 0, 2), 0u);  // reserved
-    EXPECT_EQ(Read(c.file, 2, 2), 1u);  // an icon, not a cursor
-    const std::vector<Entry> entries = Directory(c.file);
+    EXPECT_EQ(ReadLittleEndian(c.file, 0, 2), 0u);  // reserved
+    EXPECT_EQ(ReadLittleEndian(c.file, 2, 2), 1u);  // an icon, not a cursor
+    const std::vector<IcoEntry> entries = IcoDirectory(c.file);
     ASSERT_EQ(entries.size(), c.images.size());
     std::uint32_t nextOffset = 6 + 16 * static_cast<std::uint32_t>(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
       SCOPED_TRACE(i);
-      const Entry& entry = entries[i];
+      const IcoEntry& entry = entries[i];
       EXPECT_EQ(entry.width, c.images[i].size);
       EXPECT_EQ(entry.height, c.images[i].size);
       EXPECT_EQ(entry.colourCount, 0u);
@@ -150,15 +129,15 @@ TEST(IconFiles, DirectoryListsTheImagesBackToBack) {
 
 TEST(IconFiles, ImagesAreUncompressedDibsOfTheirEntry) {
   for (const IconFileCase& c : IconFileCases()) {
-    for (const Entry& entry : Directory(c.file)) {
+    for (const IcoEntry& entry : IcoDirectory(c.file)) {
       SCOPED_TRACE(ImageLabel(c.name, entry));
-      const std::string_view dib = Dib(c.file, entry);
-      EXPECT_EQ(Read(dib, 0, 4), 40u);  // BITMAPINFOHEADER
-      EXPECT_EQ(Read(dib, 4, 4), entry.width);
-      EXPECT_EQ(Read(dib, 8, 4), 2 * entry.height);  // colour rows and mask rows
-      EXPECT_EQ(Read(dib, 12, 2), 1u);
-      EXPECT_EQ(Read(dib, 14, 2), entry.bitCount);
-      EXPECT_EQ(Read(dib, 16, 4), 0u);  // BI_RGB
+      const std::string_view dib = IcoImage(c.file, entry);
+      EXPECT_EQ(ReadLittleEndian(dib, 0, 4), 40u);  // BITMAPINFOHEADER
+      EXPECT_EQ(ReadLittleEndian(dib, 4, 4), entry.width);
+      EXPECT_EQ(ReadLittleEndian(dib, 8, 4), 2 * entry.height);  // colour rows and mask rows
+      EXPECT_EQ(ReadLittleEndian(dib, 12, 2), 1u);
+      EXPECT_EQ(ReadLittleEndian(dib, 14, 2), entry.bitCount);
+      EXPECT_EQ(ReadLittleEndian(dib, 16, 4), 0u);  // BI_RGB
     }
   }
 }
@@ -167,12 +146,12 @@ TEST(IconFiles, ImagesAreUncompressedDibsOfTheirEntry) {
 // true-colour image, black in a palette image (it is XORed onto the screen).
 TEST(IconFiles, MaskedPixelsAreExactlyTheInvisibleOnes) {
   for (const IconFileCase& c : IconFileCases()) {
-    for (const Entry& entry : Directory(c.file)) {
+    for (const IcoEntry& entry : IcoDirectory(c.file)) {
       SCOPED_TRACE(ImageLabel(c.name, entry));
       int masked = 0, seeThrough = 0, opaque = 0;
       for (std::uint32_t y = 0; y < entry.height; ++y) {
         for (std::uint32_t x = 0; x < entry.width; ++x) {
-          const Pixel p = PixelAt(Dib(c.file, entry), entry, x, y);
+          const Pixel p = PixelAt(IcoImage(c.file, entry), entry, x, y);
           if (entry.bitCount == 32) {
             EXPECT_EQ(p.masked, p.a == 0) << x << "," << y;
           }
@@ -195,18 +174,18 @@ TEST(IconFiles, MaskedPixelsAreExactlyTheInvisibleOnes) {
 }
 
 TEST(IconFiles, PaletteImagesShowTheTrueColourPicture) {
-  const std::vector<Entry> entries = Directory(WindowIconFile());
+  const std::vector<IcoEntry> entries = IcoDirectory(WindowIconFile());
   // The laptop at 16 and 24 pixels, in both depths.
   const struct { std::size_t trueColour, palette; } pairs[] = {{0, 4}, {1, 5}};
   for (const auto& pair : pairs) {
-    const Entry& full = entries[pair.trueColour];
-    const Entry& reduced = entries[pair.palette];
+    const IcoEntry& full = entries[pair.trueColour];
+    const IcoEntry& reduced = entries[pair.palette];
     SCOPED_TRACE(full.width);
     ASSERT_EQ(full.width, reduced.width);
     for (std::uint32_t y = 0; y < full.height; ++y) {
       for (std::uint32_t x = 0; x < full.width; ++x) {
-        const Pixel a = PixelAt(Dib(WindowIconFile(), full), full, x, y);
-        const Pixel b = PixelAt(Dib(WindowIconFile(), reduced), reduced, x, y);
+        const Pixel a = PixelAt(IcoImage(WindowIconFile(), full), full, x, y);
+        const Pixel b = PixelAt(IcoImage(WindowIconFile(), reduced), reduced, x, y);
         EXPECT_EQ(b.masked, a.a < 128) << x << "," << y;
         if (b.masked) continue;
         EXPECT_LE(ColourDistance(a, b), 24u) << x << "," << y;
@@ -216,8 +195,8 @@ TEST(IconFiles, PaletteImagesShowTheTrueColourPicture) {
 }
 
 TEST(IconFiles, WindowIconSharesOnlyItsTrueColour32PixelImageWithTheProgramIcon) {
-  const std::vector<Entry> program = Directory(ProgramIconFile());
-  const std::vector<Entry> window = Directory(WindowIconFile());
+  const std::vector<IcoEntry> program = IcoDirectory(ProgramIconFile());
+  const std::vector<IcoEntry> window = IcoDirectory(WindowIconFile());
   const struct {
     std::size_t programIndex, windowIndex;
     bool same;
@@ -226,8 +205,8 @@ TEST(IconFiles, WindowIconSharesOnlyItsTrueColour32PixelImageWithTheProgramIcon)
     SCOPED_TRACE(program[c.programIndex].width);
     ASSERT_EQ(program[c.programIndex].width, window[c.windowIndex].width);
     ASSERT_EQ(program[c.programIndex].bitCount, window[c.windowIndex].bitCount);
-    EXPECT_EQ(Dib(ProgramIconFile(), program[c.programIndex]) ==
-                  Dib(WindowIconFile(), window[c.windowIndex]),
+    EXPECT_EQ(IcoImage(ProgramIconFile(), program[c.programIndex]) ==
+                  IcoImage(WindowIconFile(), window[c.windowIndex]),
               c.same);
   }
 }

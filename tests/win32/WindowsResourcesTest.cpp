@@ -12,6 +12,7 @@
 
 #include "resources/Icons.h"
 #include "resources/ResourceIds.h"
+#include "tests/common/IcoReading.h"
 
 namespace {
 
@@ -21,12 +22,9 @@ std::string ProgramPath() {
   return path;
 }
 
-std::uint32_t Read(std::string_view bytes, std::size_t at, int width) {
-  std::uint32_t value = 0;
-  for (int i = width - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
-  return value;
-}
+using lumora::testing::IcoDirectory;
+using lumora::testing::IcoImage;
+using lumora::testing::ReadLittleEndian;
 
 // The bytes of one of this program's resources; empty when it has none.
 std::string_view ResourceBytes(LPCSTR name, LPCSTR type) {
@@ -87,8 +85,8 @@ TEST_F(VersionResource, TextsAreTheCp936BytesOfTheChineseBlock) {
 TEST_F(VersionResource, TranslationIsSimplifiedChineseInCodePage936) {
   const std::string_view translation = Value("\\VarFileInfo\\Translation");
   ASSERT_EQ(translation.size(), 4u);
-  EXPECT_EQ(Read(translation, 0, 2), 0x0804u);
-  EXPECT_EQ(Read(translation, 2, 2), 936u);
+  EXPECT_EQ(ReadLittleEndian(translation, 0, 2), 0x0804u);
+  EXPECT_EQ(ReadLittleEndian(translation, 2, 2), 936u);
 }
 
 TEST_F(VersionResource, FileAndProductVersionAre1210) {
@@ -123,9 +121,10 @@ std::vector<GroupEntry> WindowIconGroup() {
   const std::string_view group = ResourceBytes(MAKEINTRESOURCEA(IDI_WINDOW), RT_GROUP_ICON);
   std::vector<GroupEntry> entries;
   if (group.empty()) return entries;
-  for (std::uint32_t i = 0; i < Read(group, 4, 2); ++i) {
+  for (std::uint32_t i = 0; i < ReadLittleEndian(group, 4, 2); ++i) {
     const std::size_t at = 6 + 14 * i;
-    entries.push_back({Read(group, at, 1), Read(group, at + 6, 2), Read(group, at + 12, 2)});
+    entries.push_back({ReadLittleEndian(group, at, 1), ReadLittleEndian(group, at + 6, 2),
+                       ReadLittleEndian(group, at + 12, 2)});
   }
   return entries;
 }
@@ -165,17 +164,17 @@ TEST(WindowIcon, LoadsAtEachSize) {
   }
 }
 
-// The bytes of image `index` of an ICO file.
-std::string_view IcoImage(std::string_view ico, std::size_t index) {
-  const std::size_t entry = 6 + 16 * index;
-  return ico.substr(Read(ico, entry + 12, 4), Read(ico, entry + 8, 4));
+// Image `index` of the program icon data.
+std::string_view ProgramIconImage(std::size_t index) {
+  const std::string_view ico = lumora::resources::ProgramIconData();
+  return IcoImage(ico, IcoDirectory(ico).at(index));
 }
 
 TEST(WindowIcon, Its32PixelTrueColourImageIsTheProgramIcons) {
   for (const GroupEntry& entry : WindowIconGroup()) {
     if (entry.size != 32 || entry.bitCount != 32) continue;
     const std::string_view image = ResourceBytes(MAKEINTRESOURCEA(entry.id), RT_ICON);
-    EXPECT_TRUE(image == IcoImage(lumora::resources::ProgramIconData(), 2));
+    EXPECT_TRUE(image == ProgramIconImage(2));
     return;
   }
   FAIL() << "no 32-pixel 32-bit image in the window icon";
@@ -199,7 +198,7 @@ COLORREF DrawnOnWhite(HICON icon, int x, int y) {
 }
 
 TEST(ProgramIconData, MakesATransparentBlueBadgeFromIts16PixelImage) {
-  const std::string_view image = IcoImage(lumora::resources::ProgramIconData(), 4);
+  const std::string_view image = ProgramIconImage(4);
   // 0x00030000: the icon format version that every Windows since 3.0 expects.
   HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(const_cast<char*>(image.data())),
                                         static_cast<DWORD>(image.size()), TRUE, 0x00030000, 16, 16,
