@@ -7,7 +7,6 @@ namespace lumora::icongen {
 
 struct Rgba {
   std::uint8_t r = 0, g = 0, b = 0, a = 0;
-  bool operator==(const Rgba&) const = default;
 };
 
 // A square picture, top row first, with straight (not premultiplied) alpha.
