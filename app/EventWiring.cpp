@@ -6,7 +6,6 @@ namespace lumora {
 
 void WireEvents(MainWindow& window, SystemOperations& system) {
   MainWindowEvents& events = window.events();
-  events.created = [] {};
   // The window is never closed: a close request only minimises it.
   events.closeRequest = [&window] {
     ShowWindow(window.handle(), SW_MINIMIZE);

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "app/WindowDefinition.h"
+#include "resources/Icons.h"
 #include "resources/Templates.h"
 
 namespace lumora {
@@ -42,7 +43,7 @@ std::vector<ControlRecord> Controls() {
   const Hyperlink credit{kSiteAddress, Rgb(0, 0, 128), Rgb(128, 0, 0), Rgb(51, 153, 255)};
   // clang-format off
   return {
-    {"托盘图标1", TrayIconControl{""}, -8, 328, 26, 26, kHidden, kEnabled, kNoTabStop, kArrow, 0, "", nullptr},
+    {"托盘图标1", TrayIconControl{ProgramIconData(), ""}, -8, 328, 26, 26, kHidden, kEnabled, kNoTabStop, kArrow, 0, "", nullptr},
     {"按钮2", PushButton{}, 328, 187, 96, 25, kShown, kEnabled, kTabStop, kArrow, 0, "停止共享", &kFontB},
     {"标签11", kCover, 494, 317, 168, 16, kShown, kEnabled, kNoTabStop, kArrow, 0, "", nullptr},
     {"标签10", kCover, 634, 71, 38, 264, kShown, kEnabled, kNoTabStop, kArrow, 0, "", nullptr},

@@ -1,6 +1,7 @@
 // Drives the program as a user would, under Wine, and checks what it leaves on the machine.
 //   lumora_e2e_driver start-stop      start sharing (answering Yes at boot), then stop it
 //   lumora_e2e_driver short-password  a start with a 7-byte password is refused
+//   lumora_e2e_driver keyboard        Tab moves the focus, Esc minimises the window
 //   lumora_e2e_driver await-window    wait until some program shows its window; print its place
 //   lumora_e2e_driver end-program     end the program whose window is shown
 #include <windows.h>
@@ -146,6 +147,41 @@ int ShortPassword() {
   return checks.Finish("short-password");
 }
 
+// The focus of the thread that owns the window.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  return thread.hwndFocus;
+}
+
+// Whether the focus comes to `control` within a few seconds.
+bool FocusComesTo(HWND window, HWND control) {
+  for (int i = 0; i < 30 && FocusOf(window) != control; ++i) Sleep(100);
+  return FocusOf(window) == control;
+}
+
+// Keys reach the window through the program's own message loop.
+int Keyboard() {
+  Checks checks;
+  ProgramUnderTest program;
+  const std::optional<Form> form = FindForm(checks, program);
+  if (!form) return checks.Finish("keyboard");
+  const HWND window = GetParent(form->name);
+  const auto press = [window](UINT key) {
+    const HWND focus = FocusOf(window);
+    PostMessageW(focus ? focus : window, WM_KEYDOWN, key, 1);
+  };
+  press(VK_TAB);
+  checks.That(FocusComesTo(window, form->name), "Tab from the window goes to the name box");
+  press(VK_TAB);
+  checks.That(FocusComesTo(window, form->password), "the next Tab goes to the password box");
+  press(VK_ESCAPE);
+  for (int i = 0; i < 30 && !IsIconic(window); ++i) Sleep(100);
+  checks.That(IsWindow(window) && IsIconic(window), "Esc minimises the window and it stays");
+  return checks.Finish("keyboard");
+}
+
 // Prints the window's place and size on the screen: left top width height.
 int AwaitWindow() {
   const ULONGLONG end = GetTickCount64() + kWindowPatience;
@@ -188,8 +224,11 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc == 2 ? argv[1] : L"";
   if (mode == L"start-stop") return StartAndStop();
   if (mode == L"short-password") return ShortPassword();
+  if (mode == L"keyboard") return Keyboard();
   if (mode == L"await-window") return AwaitWindow();
   if (mode == L"end-program") return EndProgram();
-  std::puts("usage: lumora_e2e_driver start-stop | short-password | await-window | end-program");
+  std::puts(
+      "usage: lumora_e2e_driver start-stop | short-password | keyboard | await-window | "
+      "end-program");
   return 2;
 }
