@@ -67,21 +67,25 @@ std::optional<Form> FindForm(Checks& checks, ProgramUnderTest& program) {
   return form;
 }
 
-void FillIn(Checks& checks, const Form& form, const std::wstring& name,
-            const std::wstring& password) {
-  Type(form.name, name);
-  Type(form.password, password);
-  checks.That(Pick(form.connection, L"本地连接"), "the connection list offers 本地连接");
+// On a machine without traces of earlier runs: types the name and password, picks the
+// local connection and clicks 开始共享.
+std::optional<Form> StartSharingAs(Checks& checks, ProgramUnderTest& program,
+                                   const std::wstring& name, const std::wstring& password) {
+  ForgetEarlierRuns();
+  const std::optional<Form> form = FindForm(checks, program);
+  if (!form) return std::nullopt;
+  Type(form->name, name);
+  Type(form->password, password);
+  checks.That(Pick(form->connection, L"本地连接"), "the connection list offers 本地连接");
+  PostMessageW(form->start, BM_CLICK, 0, 0);
+  return form;
 }
 
 int StartAndStop() {
   Checks checks;
-  ForgetEarlierRuns();
   ProgramUnderTest program;
-  const std::optional<Form> form = FindForm(checks, program);
+  const std::optional<Form> form = StartSharingAs(checks, program, L"Lumora热点", L"12345678");
   if (!form) return checks.Finish("start-stop");
-  FillIn(checks, *form, L"Lumora热点", L"12345678");
-  PostMessageW(form->start, BM_CLICK, 0, 0);
 
   const ExpectedBox success{
       L"GOOD JOB！", L"恭喜，WIFI共享信息设置成功！", BoxIcon::Information, {IDOK}, IDOK};
@@ -130,12 +134,9 @@ int StartAndStop() {
 
 int ShortPassword() {
   Checks checks;
-  ForgetEarlierRuns();
   ProgramUnderTest program;
-  const std::optional<Form> form = FindForm(checks, program);
-  if (!form) return checks.Finish("short-password");
-  FillIn(checks, *form, L"Lumora", L"1234567");
-  PostMessageW(form->start, BM_CLICK, 0, 0);
+  if (!StartSharingAs(checks, program, L"Lumora", L"1234567"))
+    return checks.Finish("short-password");
   Answer(checks, program,
          {L"你丫的不听话", L"我不是和你说了密码要8位数以上么？！", BoxIcon::Error, {IDOK}, IDOK});
   checks.That(!AwaitMessageBox(program.processId(), 2000), "no other message box follows");

@@ -8,25 +8,6 @@
 namespace lumora::e2e {
 namespace {
 
-struct Search {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM lParam) {
-  auto& search = *reinterpret_cast<Search*>(lParam);
-  wchar_t windowClass[16] = {};
-  GetClassNameW(window, windowClass, 16);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (std::wstring(windowClass) == L"#32770" && owner == search.processId &&
-      IsWindowVisible(window)) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // The pixels of a screen rectangle, as 0x00RRGGBB.
 std::vector<COLORREF> Pixels(HDC source, int left, int top, int width, int height) {
   BITMAPINFO info{};
@@ -140,11 +121,9 @@ const char* NameOf(BoxIcon icon) {
 std::optional<SeenBox> AwaitMessageBox(DWORD processId, DWORD milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
   for (;;) {
-    Search search{processId};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
+    if (const HWND box = FindShownWindow(L"#32770", processId)) {
       Sleep(300);  // let it lay itself out and paint
-      return Read(search.found);
+      return Read(box);
     }
     if (GetTickCount64() > end) return std::nullopt;
     Sleep(100);

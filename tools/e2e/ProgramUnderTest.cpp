@@ -6,6 +6,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"LumoraPandrelWindow";
 
 struct Search {
+  const wchar_t* windowClass;
   DWORD processId;
   HWND found = nullptr;
 };
@@ -16,7 +17,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
   GetClassNameW(window, windowClass, 64);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (std::wstring(windowClass) == kWindowClass && IsWindowVisible(window) &&
+  if (std::wstring(windowClass) == search.windowClass && IsWindowVisible(window) &&
       (search.processId == 0 || owner == search.processId)) {
     search.found = window;
     return FALSE;
@@ -60,10 +61,14 @@ HWND ProgramUnderTest::AwaitWindow(DWORD milliseconds) {
   return nullptr;
 }
 
-HWND FindProgramWindow(DWORD processId) {
-  Search search{processId};
+HWND FindShownWindow(const wchar_t* windowClass, DWORD processId) {
+  Search search{windowClass, processId};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindProgramWindow(DWORD processId) {
+  return FindShownWindow(kWindowClass, processId);
 }
 
 HWND ChildAt(HWND window, const wchar_t* windowClass, int left, int top) {

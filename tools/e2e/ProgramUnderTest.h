@@ -28,6 +28,9 @@ class ProgramUnderTest {
   PROCESS_INFORMATION process_{};
 };
 
+// A shown top-level window of the class, of the process unless that is 0; null for none.
+HWND FindShownWindow(const wchar_t* windowClass, DWORD processId);
+
 // The program's main window, whoever started it; null when there is none.
 HWND FindProgramWindow(DWORD processId = 0);
 
