@@ -22,10 +22,11 @@ LRESULT CALLBACK SelfPaintedControlProc(HWND window, UINT message, WPARAM wParam
   auto* state = reinterpret_cast<State*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!state) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      std::unique_ptr<State>{state}.reset();
+      const std::unique_ptr<State> owned(state);  // made on WM_NCCREATE, goes with the window
       break;
+    }
     case WM_SETFONT:
       state->font = reinterpret_cast<HFONT>(wParam);
       if (LOWORD(lParam)) InvalidateRect(window, nullptr, FALSE);
