@@ -229,19 +229,21 @@ TEST_F(StartSharingTest, StillRunningHostedNetworkScriptIsNoFailure) {
   EXPECT_EQ(platform.log[2 + 7], "Box 64 [GOOD JOB！] 恭喜，WIFI共享信息设置成功！");
 }
 
+// A failure arranged on a fresh window and the log it must leave.
+struct FailureCase {
+  std::string name;
+  std::function<void(FakePlatform&)> arrange;
+  Log tail;
+};
+
 const std::string kAdminHint = "请右键点击本程序，选择“以管理员身份运行”后再试。";
 const std::string kFailedTitle = "Box 16 [WIFI共享开启失败] ";
 
 TEST_F(StartSharingTest, FailuresAreReportedAndCleanedUp) {
-  struct Case {
-    std::string name;
-    std::function<void(FakePlatform&)> arrange;
-    Log tail;  // the log after the composing lines
-  };
   const std::string netshFailed =
       "开启WIFI热点失败：netsh 返回了错误代码 1。"
       "请确认本程序是以管理员身份运行的，并且无线网卡及其驱动支持承载网络。";
-  const Case cases[] = {
+  const FailureCase cases[] = {
       {"Wlan.bat unwritable",
        [](FakePlatform& p) { p.unwritableFiles.insert(kWlanBat); },
        {std::string("Write ") + kWlanBat,
@@ -277,7 +279,7 @@ TEST_F(StartSharingTest, FailuresAreReportedAndCleanedUp) {
         std::string("Remove ") + kIcsVbs,
         kFailedTitle + "无法运行 C:\\Windows\\Wlanshare.bat。" + kAdminHint}},
   };
-  for (const Case& c : cases) {
+  for (const FailureCase& c : cases) {
     FakePlatform fresh = OpenedWindow();
     c.arrange(fresh);
     StartSharing(fresh, fresh);
@@ -291,12 +293,7 @@ TEST_F(StartSharingTest, BootEntryFailuresAreReportedWithoutBalloon) {
       "WIFI共享已开启，但无法写入开机自动启动项（注册表 HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\"
       "Windows\\CurrentVersion\\Run 下的 Wlan）。" +
       kAdminHint;
-  struct Case {
-    std::string name;
-    std::function<void(FakePlatform&)> arrange;
-    Log tail;
-  };
-  const Case cases[] = {
+  const FailureCase cases[] = {
       {"Wlan.vbs unwritable",
        [](FakePlatform& p) { p.unwritableFiles.insert(kWlanVbs); },
        {std::string("Write ") + kWlanVbs,
@@ -307,7 +304,7 @@ TEST_F(StartSharingTest, BootEntryFailuresAreReportedWithoutBalloon) {
         std::string("RegWrite ") + kRunValue + " = C:\\Windows\\Wlan.vbs",
         kFailedTitle + bootEntryFailed}},
   };
-  for (const Case& c : cases) {
+  for (const FailureCase& c : cases) {
     FakePlatform fresh = OpenedWindow();
     fresh.answers = {Button::Ok, Button::Yes};
     c.arrange(fresh);

@@ -45,7 +45,13 @@ case "$action" in
       exit 1
     fi
     mkdir -p "$bed"
-    if [ -n "${DISPLAY:-}" ]; then echo "$DISPLAY" >"$bed/display"; else start_xvfb; fi
+    if [ -n "${DISPLAY:-}" ]; then
+      echo "$DISPLAY" >"$bed/display"
+    elif [ -f "$bed/xvfb.pid" ] && kill -0 "$(cat "$bed/xvfb.pid")" 2>/dev/null; then
+      :  # a bed set up again keeps its Xvfb rather than leaking a second one
+    else
+      start_xvfb
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       # No display and no Mono or Gecko: wineboot must not wait on an installer dialog.
       env -u DISPLAY WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree=d;mshtml=d" wineboot -i
