@@ -16,7 +16,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   # wine32 would take over /usr/bin/wine and this kernel cannot run it: never add i386.
   apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi
 
 # Wine takes code page 936 from this locale; without it, it falls back to 1252.
