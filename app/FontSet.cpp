@@ -5,28 +5,28 @@
 namespace lumora {
 namespace {
 
-LOGFONTA LogFontOf(const FontSpec& spec) {
+LOGFONTA LogFontOf(const FontSpec& wanted) {
   LOGFONTA font{};
-  font.lfHeight = -spec.height;  // negative: the character height, not the cell height
-  font.lfWeight = spec.weight;
-  font.lfItalic = spec.italic;
-  font.lfCharSet = spec.charSet;
-  font.lfOutPrecision = spec.outPrecision;
-  font.lfClipPrecision = spec.clipPrecision;
-  font.lfQuality = spec.quality;
-  font.lfPitchAndFamily = spec.pitchAndFamily;
-  const size_t length = std::min(spec.face.size(), sizeof font.lfFaceName - 1);
-  std::copy_n(spec.face.data(), length, font.lfFaceName);
+  font.lfHeight = -wanted.height;  // negative: the character height, not the cell height
+  font.lfWeight = wanted.weight;
+  font.lfItalic = wanted.italic;
+  font.lfCharSet = wanted.charSet;
+  font.lfOutPrecision = wanted.outPrecision;
+  font.lfClipPrecision = wanted.clipPrecision;
+  font.lfQuality = wanted.quality;
+  font.lfPitchAndFamily = wanted.pitchAndFamily;
+  const size_t length = std::min(wanted.face.size(), sizeof font.lfFaceName - 1);
+  std::copy_n(wanted.face.data(), length, font.lfFaceName);
   return font;
 }
 
 }  // namespace
 
-HFONT FontSet::FontFor(const FontSpec* spec) {
-  if (!spec) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  auto& font = fonts_[spec];
+HFONT FontSet::FontFor(const FontSpec* wanted) {
+  if (!wanted) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  auto& font = fonts_[wanted];
   if (!font) {
-    const LOGFONTA logFont = LogFontOf(*spec);
+    const LOGFONTA logFont = LogFontOf(*wanted);
     font.reset(CreateFontIndirectA(&logFont));
   }
   return font.get();

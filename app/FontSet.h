@@ -10,11 +10,11 @@
 
 namespace lumora {
 
-// The fonts of a window's controls, made once per spec, deleted with the set.
+// The fonts of a window's controls, made once per description, deleted with the set.
 class FontSet {
  public:
   // The system's default GUI font for none; null when the font cannot be made.
-  HFONT FontFor(const FontSpec* spec);
+  HFONT FontFor(const FontSpec* wanted);
 
  private:
   struct Deleter {
