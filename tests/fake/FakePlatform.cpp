@@ -80,15 +80,17 @@ void FakePlatform::SetControlText(std::string_view editBox, const Text& text) {
   controls[std::string(editBox)] = text;
 }
 
-int FakePlatform::ComboSelection(std::string_view) { return comboSelection; }
+int FakePlatform::ComboSelection(std::string_view) {
+  return comboSelection;
+}
 
 Text FakePlatform::ComboItemText(std::string_view, int index) {
   if (index < 0 || index >= static_cast<int>(comboItems.size())) return Text();
   return comboItems[static_cast<std::size_t>(index)];
 }
 
-bool FakePlatform::ShowBalloonNotice(std::string_view trayIcon, const Text& title,
-                                     const Text& text, BalloonIcon icon, int timeout) {
+bool FakePlatform::ShowBalloonNotice(std::string_view trayIcon, const Text& title, const Text& text,
+                                     BalloonIcon icon, int timeout) {
   log.push_back("Balloon " + std::string(trayIcon) + " [" + title + "] " + text + " " +
                 std::to_string(static_cast<int>(icon)) + " " + std::to_string(timeout));
   return balloonAccepted;

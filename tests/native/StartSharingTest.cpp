@@ -3,6 +3,7 @@
 #include "resources/Templates.h"
 #include "sharing/SharingProcedures.h"
 #include "tests/fake/FakePlatform.h"
+#include "tests/fake/TemplateBoxes.h"
 
 namespace lumora::testing {
 namespace {
@@ -25,19 +26,10 @@ std::string SecondLine(const std::string& name, const std::string& key) {
 
 // The window as it opens, the user having typed "abc", "12345678" and chosen 本地连接.
 FakePlatform OpenedWindow() {
-  using namespace resources;
   FakePlatform platform;
-  platform.controls = {
-      {"输入账号密码1", Text(HostedNetworkHead())},
-      {"输入账号密码2", Text(KeyClause())},
-      {"输入账号密码3", Text(StartCommand())},
-      {"编辑框5", Text(ConnectionSharingScript())},
-      {"编辑框6", Text(ShareLineHead())},
-      {"编辑框7", Text(ShareLineTail())},
-      {"隐藏运行框", Text(HiddenLauncher())},
-      {"编辑框1", "abc"},
-      {"编辑框2", "12345678"},
-  };
+  FillTemplateBoxes(platform);
+  platform.controls["编辑框1"] = "abc";
+  platform.controls["编辑框2"] = "12345678";
   platform.comboItems = {"本地连接", "宽带连接"};
   platform.comboSelection = 0;
   return platform;

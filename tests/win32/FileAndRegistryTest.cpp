@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32System.h"
 #include "tests/win32/TestSupport.h"
 
 namespace lumora::testing {
 namespace {
 
-using win32::UniqueRegKey;
 using win32::Win32System;
 
 TEST(TestBed, RunsInCodePage936) {
@@ -44,19 +42,6 @@ TEST_F(FileOperations, RemoveReportsWhetherAFileWasDeleted) {
   EXPECT_TRUE(system.RemoveFile(Path("gone.txt")));
   EXPECT_EQ(GetFileAttributesA(Path("gone.txt").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_FALSE(system.RemoveFile(Path("gone.txt")));
-}
-
-// Raw bytes of a value under HKEY_LOCAL_MACHINE, or "<missing>".
-std::string StoredValue(const std::string& key, const std::string& value, DWORD* type) {
-  UniqueRegKey opened;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, opened.put()) != ERROR_SUCCESS)
-    return "<missing>";
-  char data[512];
-  DWORD size = sizeof data;
-  if (RegQueryValueExA(opened.get(), value.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data),
-                       &size) != ERROR_SUCCESS)
-    return "<missing>";
-  return std::string(data, size);
 }
 
 class RegistryOperations : public ::testing::Test {

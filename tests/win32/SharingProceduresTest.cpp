@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32System.h"
 #include "resources/Templates.h"
 #include "sharing/SharingProcedures.h"
 #include "tests/fake/FakePlatform.h"
+#include "tests/fake/TemplateBoxes.h"
 #include "tests/win32/TestSupport.h"
 
 namespace lumora::testing {
@@ -22,18 +22,6 @@ const char* const kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string RunValue() {
-  win32::UniqueRegKey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-    return "<no key>";
-  char data[MAX_PATH];
-  DWORD size = sizeof data;
-  if (RegQueryValueExA(key.get(), "Wlan", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) !=
-      ERROR_SUCCESS)
-    return "<missing>";
-  return std::string(data, size);
 }
 
 std::string Utf8(const std::string& cp936) {
@@ -55,13 +43,7 @@ class SharingProcedures : public ::testing::Test {
     SetCurrentDirectoryA(ProgramFolder().c_str());
     DeleteFileA(NetshLog().c_str());
     SetNetshExitCode(0);
-    using namespace resources;
-    window.controls = {
-        {"输入账号密码1", Text(HostedNetworkHead())}, {"输入账号密码2", Text(KeyClause())},
-        {"输入账号密码3", Text(StartCommand())},      {"编辑框5", Text(ConnectionSharingScript())},
-        {"编辑框6", Text(ShareLineHead())},           {"编辑框7", Text(ShareLineTail())},
-        {"隐藏运行框", Text(HiddenLauncher())},
-    };
+    FillTemplateBoxes(window);
     window.comboItems = {"本地连接"};
     window.comboSelection = 0;
   }
@@ -118,7 +100,7 @@ TEST_F(SharingProcedures, StartHandsNetshTheValuesAsTypedThenStopUndoesIt) {
   EXPECT_FALSE(Exists(kIcsVbs));
   EXPECT_FALSE(Exists(kShareBat));
   EXPECT_EQ(ReadWholeFile(kWlanVbs), resources::HiddenLauncher());
-  EXPECT_EQ(RunValue(), std::string("C:\\Windows\\Wlan.vbs", 20));
+  EXPECT_EQ(StoredValue(kRunKey, "Wlan"), std::string("C:\\Windows\\Wlan.vbs", 20));
   EXPECT_EQ(ReadWholeFile(NetshLog()),
             "[wlan] [set] [hostednetwork] [mode=allow]\n"
             "[wlan] [set] [hostednetwork] [ssid=" +
@@ -134,7 +116,7 @@ TEST_F(SharingProcedures, StartHandsNetshTheValuesAsTypedThenStopUndoesIt) {
   EXPECT_EQ(ReadWholeFile(NetshLog()), "[wlan] [set] [hostednetwork] [mode=disallow]\n");
   EXPECT_FALSE(Exists(kWlanBat));
   EXPECT_FALSE(Exists(kWlanVbs));
-  EXPECT_EQ(RunValue(), "<missing>");
+  EXPECT_EQ(StoredValue(kRunKey, "Wlan"), "<missing>");
 }
 
 TEST_F(SharingProcedures, FailingNetshIsReportedInsteadOfSuccess) {

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/win32/Handles.h"
+
 namespace lumora::testing {
 namespace {
 
@@ -34,6 +36,18 @@ std::string ReadWholeFile(const std::string& path) {
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return bytes.str();
+}
+
+std::string StoredValue(const std::string& key, const std::string& value, DWORD* type) {
+  win32::UniqueRegKey opened;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, opened.put()) != ERROR_SUCCESS)
+    return "<missing>";
+  char data[512];
+  DWORD size = sizeof data;
+  if (RegQueryValueExA(opened.get(), value.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data),
+                       &size) != ERROR_SUCCESS)
+    return "<missing>";
+  return std::string(data, size);
 }
 
 double ProcessCpuMilliseconds() {

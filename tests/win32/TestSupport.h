@@ -17,6 +17,10 @@ std::string FreshTempFolder(const std::string& name);
 
 std::string ReadWholeFile(const std::string& path);
 
+// The raw bytes of a value under HKEY_LOCAL_MACHINE (terminating zero included), or
+// "<missing>" when the key or the value is not there.
+std::string StoredValue(const std::string& key, const std::string& value, DWORD* type = nullptr);
+
 // Processor time (user + kernel) of this process so far, in milliseconds.
 double ProcessCpuMilliseconds();
 
