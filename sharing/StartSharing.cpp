@@ -39,7 +39,6 @@ class TemporaryScripts {
 
 struct StartInput {
   Text hotspotName;
-  Text password;
   Text connectionName;
   Text shareCommandLine;
 };
@@ -50,12 +49,12 @@ StartInput ComposeIntoBoxes(WindowOperations& window) {
   using namespace controls;
   StartInput input;
   input.hotspotName = window.ControlText(kHotspotName);
-  input.password = window.ControlText(kPassword);
-  window.SetControlText(kComposedScript,
-                        ComposeHostedNetworkScript(
-                            window.ControlText(kScriptHead), QuoteBatchValue(input.hotspotName),
-                            window.ControlText(kKeyClause), QuoteBatchValue(input.password),
-                            window.ControlText(kStartCommand)));
+  const Text password = window.ControlText(kPassword);
+  window.SetControlText(
+      kComposedScript,
+      ComposeHostedNetworkScript(window.ControlText(kScriptHead),
+                                 QuoteBatchValue(input.hotspotName), window.ControlText(kKeyClause),
+                                 QuoteBatchValue(password), window.ControlText(kStartCommand)));
   const int chosen = window.ComboSelection(kConnectionChoice);
   window.SetControlText(kChosenConnection, window.ComboItemText(kConnectionChoice, chosen));
   input.connectionName = window.ControlText(kChosenConnection);
@@ -124,6 +123,7 @@ void OfferBootEntry(SystemOperations& system, WindowOperations& window) {
 
 void StartSharing(SystemOperations& system, WindowOperations& window) {
   const StartInput input = ComposeIntoBoxes(window);
+  // Judged as the box holds it now, after composing.
   const Text password = window.ControlText(controls::kPassword);
   if (const auto refusal = RefusalOfInput(input.hotspotName, password, input.connectionName)) {
     Show(system, *refusal);
