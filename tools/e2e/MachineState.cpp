@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/win32/Handles.h"
 #include "tools/e2e/ProgramUnderTest.h"
 
 namespace lumora::e2e {
@@ -24,11 +25,9 @@ void ForgetEarlierRuns() {
   for (const char* path :
        {kHostedNetworkScript, kSharingScript, kShareCommandScript, kHiddenLauncher})
     DeleteFileA(path);
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-    RegDeleteValueA(key, "Wlan");
-    RegCloseKey(key);
-  }
+  win32::UniqueRegKey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, key.put()) == ERROR_SUCCESS)
+    RegDeleteValueA(key.get(), "Wlan");
   DeleteFileW(NetshFile(L"netsh.log").c_str());
   DeleteFileW(NetshFile(L"netsh-exit-code.txt").c_str());
 }
@@ -42,15 +41,14 @@ std::optional<std::string> FileBytes(const std::string& path) {
 }
 
 std::optional<std::string> BootEntry() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  win32::UniqueRegKey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
     return std::nullopt;
   char data[MAX_PATH] = {};
   DWORD size = sizeof data;
   DWORD type = 0;
   const LONG status =
-      RegQueryValueExA(key, "Wlan", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(key);
+      RegQueryValueExA(key.get(), "Wlan", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
   return std::string(data, size);
 }
